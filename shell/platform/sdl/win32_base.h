@@ -72,6 +72,9 @@ typedef struct tagPOINT {
     LONG y;
 } POINT;
 
+// Releases a GDI object of any kind (bitmap, palette).
+BOOL DeleteObject(HGDIOBJ handle);
+
 static_assert(sizeof(WORD) == 2 && sizeof(DWORD) == 4 && sizeof(LONG) == 4,
               "Win32 integer widths");
 static_assert(sizeof(RECT) == 16, "RECT layout");
