@@ -107,12 +107,6 @@ TEST(SavegameLayout, FieldsStandWhereTheReaderLooks)
     EXPECT_EQ(growing.firstRecordAt, 414u);
 }
 
-void PrintTo(const SampleLayout& l, std::ostream* os)
-{
-    *os << "blocks " << l.blockSizes[0] << "," << l.blockSizes[1] << "," << l.blockSizes[2]
-        << "," << l.blockSizes[3] << "," << l.blockSizes[4];
-}
-
 class BlockLayoutTest : public LoadSavegameTest,
                         public ::testing::WithParamInterface<SampleLayout> {};
 
