@@ -16,10 +16,14 @@
 #endif
 #include <windows.h>
 #include <commdlg.h>
+#include "shell/platform/windows/win32_dialogs.h"
 #else
 #include "shell/platform/sdl/win32_base.h"
+#include "shell/platform/sdl/win32_bitmaps.h"
 #include "shell/platform/sdl/win32_dialogs.h"
+#include "shell/platform/sdl/win32_files.h"
 #include "shell/platform/sdl/win32_surface.h"
+#include "shell/platform/sdl/win32_window.h"
 #endif
 
 #endif
