@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "tools/package_tool/binary_output.h"
 #include "tools/package_tool/commands.h"
 
 static void PrintHelp(FILE* out)
@@ -13,6 +14,8 @@ static void PrintHelp(FILE* out)
             "Commands:\n"
             "  list [--format text|csv|json] SAVEGAME\n"
             "      print the packages still lying in a savegame\n"
+            "  image [--ppm OUT] PICTURE\n"
+            "      check a BMP picture as the viewer would load it\n"
             "\n"
             "  hm-package-tool COMMAND --help   tells more about a command\n"
             "  hm-package-tool --version        prints the version\n");
@@ -28,6 +31,7 @@ int UsageError(const char* format, const char* detail)
 
 int main(int argc, char** argv)
 {
+    SetBinaryOutput();
     if (argc < 2) {
         PrintHelp(stderr);
         return 2;
@@ -44,6 +48,9 @@ int main(int argc, char** argv)
     }
     if (strcmp(command, "list") == 0) {
         return RunListCommand(argc - 2, argv + 2);
+    }
+    if (strcmp(command, "image") == 0) {
+        return RunImageCommand(argc - 2, argv + 2);
     }
     return UsageError("unknown command '%s'", command);
 }
