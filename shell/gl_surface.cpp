@@ -3,6 +3,7 @@
 #include "shell/gl_surface.h"
 
 #include "core/viewer_state.h"
+#include "render/render.h"
 
 static const WORD kPaletteVersion = 0x300;
 static const int kMaxPaletteBits = 8;
@@ -95,8 +96,7 @@ BOOL CreateGlSurface(HWND hWnd)
         return FALSE;
     }
 
-    // InitGlState() (GL state, textures, font lists) belongs here, before
-    // the first frame, once the renderer provides it.
+    InitGlState();
 
     // The cursor starts at the middle of the initial client size, taken as
     // a screen position; the first size message has not come yet.

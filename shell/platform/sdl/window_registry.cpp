@@ -1,7 +1,7 @@
 // The registry of the SDL2 layer's live windows, handle look-ups, keyboard
-// focus and the start of SDL's video subsystem.
+// and the start of SDL's video subsystem.
 //
-// Implements: IsWindow, GetFocus, the look-ups from handles to SDL windows
+// Implements: IsWindow, the look-ups from handles to SDL windows
 // and back.
 // Does not implement: window enumeration beyond what the queue needs.
 #include "shell/platform/sdl/window_internal.h"
@@ -74,13 +74,4 @@ HWND WindowFromSdlId(Uint32 sdlId)
 SDL_Window* SdlWindowOf(HWND hWnd)
 {
     return IsWindow(hWnd) ? hWnd->sdlWindow : NULL;
-}
-
-HWND GetFocus(void)
-{
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        return NULL;
-    }
-    SDL_Window* focused = SDL_GetKeyboardFocus();
-    return focused != NULL ? WindowFromSdlId(SDL_GetWindowID(focused)) : NULL;
 }
