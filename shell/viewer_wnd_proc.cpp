@@ -1,10 +1,11 @@
-// The window procedure: the drawing surface's messages. Input messages go
-// to the default handling until their handlers exist.
+// The window procedure: the drawing surface's messages here, the keyboard
+// and mouse messages in input_events.cpp.
 #include "shell/viewer_wnd_proc.h"
 
 #include "core/viewer_state.h"
 #include "render/render.h"
 #include "shell/gl_surface.h"
+#include "shell/input_events.h"
 
 // The viewer's window became active: bring its palette into the system's.
 static LRESULT OnQueryNewPalette(HWND hWnd)
@@ -53,8 +54,13 @@ LRESULT CALLBACK ViewerWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         }
         break;
-    default:
+    default: {
+        LRESULT result;
+        if (HandleInputMessage(hWnd, message, wParam, lParam, &result)) {
+            return result;
+        }
         break;
+    }
     }
     return DefWindowProcA(hWnd, message, wParam, lParam);
 }

@@ -27,5 +27,12 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT)
         // No display to show it on: the text must still reach the user.
         fprintf(stderr, "%s: %s\n", box.title, box.message);
     }
+    // The box is modal: keys and clicks aimed at the viewer's window while
+    // it was up are dropped, as for a disabled owner window. Focus and
+    // paint events stay.
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+        SDL_PumpEvents();
+        SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+    }
     return IDOK;
 }

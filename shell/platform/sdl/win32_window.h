@@ -210,6 +210,11 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
                      HINSTANCE hInstance, LPVOID lpParam);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
+
+// Mouse capture: the window gets the mouse's messages even outside it.
+HWND SetCapture(HWND hWnd);
+BOOL ReleaseCapture(void);
+HWND GetCapture(void);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL SetForegroundWindow(HWND hWnd);
 BOOL UpdateWindow(HWND hWnd);
