@@ -109,16 +109,24 @@ int main(int argc, char** argv)
     }
 
     // The largest size at which letters and digits fit the ink area on a
-    // shared baseline.
+    // shared baseline. The viewer advances 16 pixels per character, so the
+    // glyphs are drawn as wide as the cell allows (up to half again their
+    // natural width); narrow ones would leave words looking spaced out.
     int size = 18;
+    int width = size;
     Extent extent = {0, 0, 0};
-    for (; size > 6; size--) {
-        FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size);
-        extent = MeasureLettersAndDigits(face);
-        if (extent.top - extent.bottom <= kInside && extent.width <= kInside) {
-            break;
+    int fits = 0;
+    for (; size > 6 && !fits; size--) {
+        for (width = size * 3 / 2; width >= size; width--) {
+            FT_Set_Pixel_Sizes(face, (FT_UInt)width, (FT_UInt)size);
+            extent = MeasureLettersAndDigits(face);
+            if (extent.top - extent.bottom <= kInside && extent.width <= kInside) {
+                fits = 1;
+                break;
+            }
         }
     }
+    size++;
     int baseline = 1 + extent.top;
 
     RgbPicture picture = MakeRgbPicture(16 * kCell, 16 * kCell);
@@ -134,6 +142,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "hm-make-font: cannot write %s\n", argv[1]);
         return 1;
     }
-    printf("hm-make-font: %d px glyphs, baseline at row %d of each cell\n", size, baseline);
+    printf("hm-make-font: %d x %d px glyphs, baseline at row %d of each cell\n", width, size,
+           baseline);
     return 0;
 }
