@@ -19,10 +19,11 @@ check() {
 }
 
 # A display of our own with a window manager, so that focus, activation and
-# window decorations behave as on a desktop.
+# window decorations behave as on a desktop. E2E_DISPLAYS="N ..." names the
+# display numbers to try instead of the usual range.
 start_desktop() {
   local n
-  for n in $(seq 170 230); do
+  for n in ${E2E_DISPLAYS:-$(seq 170 230)}; do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB=$!
@@ -132,9 +133,10 @@ differing_pixels() {
 }
 
 # Presses a key for a moment, as a person does: the viewer acts on keys that
-# are still down when its next pass runs.
+# are still down when its next pass runs, and on a loaded machine a pass can
+# take a while. Well below the display's auto-repeat delay.
 tap() {
-  xdotool keydown "$1"; sleep 0.12; xdotool keyup "$1"
+  xdotool keydown "$1"; sleep 0.35; xdotool keyup "$1"
 }
 
 client_size() {
