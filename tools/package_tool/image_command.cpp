@@ -138,36 +138,13 @@ static void PrintImageHelp(void)
 
 int RunImageCommand(int argc, char** argv)
 {
-    const char* path = NULL;
     const char* ppmPath = NULL;
-    for (int i = 0; i < argc; i++) {
-        const char* arg = argv[i];
-        if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0) {
-            PrintImageHelp();
-            return 0;
-        }
-        if (strcmp(arg, "--ppm") == 0 || strncmp(arg, "--ppm=", 6) == 0) {
-            ppmPath = arg[5] == '=' ? arg + 6 : (i + 1 < argc ? argv[++i] : NULL);
-            if (ppmPath == NULL || ppmPath[0] == '\0') {
-                return UsageError("image: --ppm needs a file name%s", "");
-            }
-        } else if (arg[0] == '-' && arg[1] != '\0' && strcmp(arg, "--") != 0) {
-            return UsageError("image: unknown option '%s'", arg);
-        } else {
-            if (strcmp(arg, "--") == 0) {
-                if (++i >= argc) {
-                    break;
-                }
-                arg = argv[i];
-            }
-            if (path != NULL) {
-                return UsageError("image: more than one picture given ('%s')", arg);
-            }
-            path = arg;
-        }
-    }
-    if (path == NULL) {
-        return UsageError("image: no picture given%s", "");
+    const CommandOption options[] = {{"--ppm", &ppmPath}};
+    const CommandSyntax syntax = {"image", options, 1, "picture", PrintImageHelp};
+    const char* path = NULL;
+    int status = ParseCommandLine(&syntax, argc, argv, &path);
+    if (status >= 0) {
+        return status;
     }
 
     RgbImage* image = LoadDibImage(path);
@@ -178,7 +155,7 @@ int RunImageCommand(int argc, char** argv)
     printf("%s: %d x %d, %d bits per pixel, %s\n", path, image->width, image->height,
            info.bitCount, info.encoding);
     PrintSuitability(image);
-    int status = 0;
+    status = 0;
     if (ppmPath != NULL && !WritePpm(ppmPath, image)) {
         fprintf(stderr, "hm-package-tool: cannot write %s\n", ppmPath);
         status = 1;

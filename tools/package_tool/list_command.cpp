@@ -76,45 +76,23 @@ static void PrintListHelp(void)
 
 int RunListCommand(int argc, char** argv)
 {
-    ListFormat format = kFormatText;
+    const char* formatName = "text";
+    const CommandOption options[] = {{"--format", &formatName}};
+    const CommandSyntax syntax = {"list", options, 1, "savegame", PrintListHelp};
     const char* path = NULL;
-    for (int i = 0; i < argc; i++) {
-        const char* arg = argv[i];
-        if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0) {
-            PrintListHelp();
-            return 0;
-        }
-        if (strcmp(arg, "--format") == 0 || strncmp(arg, "--format=", 9) == 0) {
-            const char* value = arg[8] == '=' ? arg + 9 : (i + 1 < argc ? argv[++i] : NULL);
-            if (value == NULL) {
-                return UsageError("list: --format needs a value (text, csv or json)%s", "");
-            }
-            if (strcmp(value, "text") == 0) {
-                format = kFormatText;
-            } else if (strcmp(value, "csv") == 0) {
-                format = kFormatCsv;
-            } else if (strcmp(value, "json") == 0) {
-                format = kFormatJson;
-            } else {
-                return UsageError("list: unknown format '%s' (text, csv or json)", value);
-            }
-        } else if (arg[0] == '-' && arg[1] != '\0' && strcmp(arg, "--") != 0) {
-            return UsageError("list: unknown option '%s'", arg);
-        } else {
-            if (strcmp(arg, "--") == 0) {
-                if (++i >= argc) {
-                    break;
-                }
-                arg = argv[i];
-            }
-            if (path != NULL) {
-                return UsageError("list: more than one savegame given ('%s')", arg);
-            }
-            path = arg;
-        }
+    int status = ParseCommandLine(&syntax, argc, argv, &path);
+    if (status >= 0) {
+        return status;
     }
-    if (path == NULL) {
-        return UsageError("list: no savegame given%s", "");
+    ListFormat format;
+    if (strcmp(formatName, "text") == 0) {
+        format = kFormatText;
+    } else if (strcmp(formatName, "csv") == 0) {
+        format = kFormatCsv;
+    } else if (strcmp(formatName, "json") == 0) {
+        format = kFormatJson;
+    } else {
+        return UsageError("list: unknown format '%s' (text, csv or json)", formatName);
     }
     if (strlen(path) >= sizeof(g_state.savegamePath)) {
         fprintf(stderr, "hm-package-tool: path too long (at most %d characters): %s\n",
