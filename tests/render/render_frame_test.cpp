@@ -16,12 +16,9 @@
 
 #include "core/viewer_state.h"
 #include "render/render.h"
-#include "shell/viewer_wnd_proc.h"
+#include "tests/support/viewer_window.h"
 
 namespace {
-
-const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-const char kClass[] = "render test";
 
 struct Rgb {
     int r;
@@ -52,17 +49,6 @@ bool IsClearColour(Rgb c)
 
 class RenderTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (getenv("DISPLAY") == NULL) {
-            return;
-        }
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ViewerWndProc;
-        wc.lpszClassName = kClass;
-        RegisterClassA(&wc);
-    }
-
     void SetUp() override
     {
         if (getenv("DISPLAY") == NULL) {
@@ -74,32 +60,12 @@ protected:
     // working directory (the build directory, beside the viewer).
     void OpenWindow(int w, int h)
     {
-        ResetViewerState();
-        g_state.clientWidth = w;
-        g_state.clientHeight = h;
-        RECT outer = {0, 0, w, h};
-        AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-        g_state.hWnd = CreateWindowExA(0, kClass, kClass, kStyle, 0, 0, outer.right - outer.left,
-                                       outer.bottom - outer.top, NULL, NULL, NULL, NULL);
-        ASSERT_NE(g_state.hWnd, nullptr);
+        ASSERT_NE(OpenViewerWindow(0, 0, w, h), nullptr);
         ASSERT_EQ(g_state.clientWidth, w);
         ASSERT_EQ(g_state.clientHeight, h);
     }
 
-    void TearDown() override
-    {
-        if (g_state.hWnd == NULL) {
-            return;
-        }
-        wglMakeCurrent(NULL, NULL);
-        wglDeleteContext(g_state.hGLRC);
-        ReleaseDC(g_state.hWnd, g_state.hDC);
-        DestroyWindow(g_state.hWnd);
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        }
-        ResetViewerState();
-    }
+    void TearDown() override { CloseViewerWindow(); }
 
     static void DrawFrame()
     {

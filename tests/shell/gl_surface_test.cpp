@@ -7,7 +7,7 @@
 
 #include "core/viewer_state.h"
 #include "shell/platform/sdl/window_internal.h"
-#include "shell/viewer_wnd_proc.h"
+#include "tests/support/viewer_window.h"
 
 // Xlib's macros clash with GoogleTest's names; it comes last.
 #include <SDL_syswm.h>
@@ -16,54 +16,23 @@
 
 namespace {
 
-const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-const char kClass[] = "surface test";
+// Away from the other tests' windows at (0, 0), so that the screen read-back
+// sees this window only.
 const int kLeft = 620;
 const int kTop = 500;
 
 class GlSurfaceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (getenv("DISPLAY") == NULL) {
-            return;
-        }
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ViewerWndProc;
-        wc.lpszClassName = kClass;
-        RegisterClassA(&wc);
-    }
-
     void SetUp() override
     {
         if (getenv("DISPLAY") == NULL) {
             GTEST_SKIP() << "needs a display";
         }
-        ResetViewerState();
-        RECT outer = {0, 0, g_state.clientWidth, g_state.clientHeight};
-        AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-        // Away from the other tests' windows at (0, 0), so that the screen
-        // read-back sees this window only.
-        g_state.hWnd = CreateWindowExA(0, kClass, kClass, kStyle, kLeft, kTop,
-                                       outer.right - outer.left, outer.bottom - outer.top, NULL,
-                                       NULL, NULL, NULL);
-        ASSERT_NE(g_state.hWnd, nullptr);
+        ASSERT_NE(OpenViewerWindow(kLeft, kTop, kInitialClientWidth, kInitialClientHeight),
+                  nullptr);
     }
 
-    void TearDown() override
-    {
-        if (g_state.hWnd == NULL) {
-            return;
-        }
-        wglMakeCurrent(NULL, NULL);
-        wglDeleteContext(g_state.hGLRC);
-        ReleaseDC(g_state.hWnd, g_state.hDC);
-        DestroyWindow(g_state.hWnd);
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        }
-        ResetViewerState();
-    }
+    void TearDown() override { CloseViewerWindow(); }
 };
 
 // What the display shows at a client pixel: presenting is only seen there.
