@@ -101,5 +101,35 @@ for picture in font.bmp HMmap.bmp; do
 done
 check "image of a missing file" image no-such-picture.bmp
 
+# Damaged pictures: the loader's own checks must refuse each one the same
+# way on both platforms, before Windows' converter could see it.
+damaged=$work/damaged
+mkdir -p "$damaged"
+# Copies font.bmp to NAME and writes the little-endian VALUE of BYTES bytes
+# at OFFSET.
+patched() {
+  local name=$1 offset=$2 bytes=$3 value=$4 hex= i
+  cp "$native/font.bmp" "$damaged/$name"
+  for ((i = 0; i < bytes; i++)); do
+    hex+=$(printf '\\x%02x' $(((value >> (8 * i)) & 255)))
+  done
+  printf "$hex" | dd of="$damaged/$name" bs=1 seek="$offset" conv=notrunc status=none
+}
+head -c 30 "$native/font.bmp" >"$damaged/short-header.bmp"
+head -c 54 "$native/font.bmp" >"$damaged/no-pixels.bmp"
+head -c 100000 "$native/font.bmp" >"$damaged/half-pixels.bmp"
+patched huge-width.bmp 18 4 $((0x7fffffff))
+patched huge-height.bmp 22 4 $((0x40000000))
+patched most-negative-height.bmp 22 4 $((0x80000000))
+patched top-down.bmp 22 4 $((0x100000000 - 256))
+patched odd-bit-count.bmp 28 2 7
+patched unknown-encoding.bmp 30 4 9
+patched rle-with-24-bits.bmp 30 4 1
+patched pixels-past-end.bmp 10 4 $((0x7ffffff0))
+patched header-size-odd.bmp 14 4 33
+for picture in "$damaged"/*.bmp; do
+  check "image --ppm of $(basename "$picture")" image --ppm @OUT@ "$picture"
+done
+
 echo "tool_output: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
