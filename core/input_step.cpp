@@ -7,6 +7,10 @@
 #include "shell/choose_savegame.h"
 #include "shell/platform/win32.h"
 
+// Letter keys' virtual-key codes are their capitals' character codes.
+static const int kKeyOpen = 'O';
+static const int kKeyHelp = 'H';
+
 static int Held(int key)
 {
     return g_state.keyDown[key] == 1;
@@ -77,12 +81,12 @@ void InputStep(void)
             g_state.zoom += kZoomStep;
         }
     }
-    if (Fresh('O')) {
+    if (Fresh(kKeyOpen)) {
         ChooseSavegame(g_state.savegamePath);
-        g_state.keyChanged['O'] = 0;
+        g_state.keyChanged[kKeyOpen] = 0;
     }
-    if (Fresh('H')) {
-        g_state.keyChanged['H'] = 0;
+    if (Fresh(kKeyHelp)) {
+        g_state.keyChanged[kKeyHelp] = 0;
         g_state.showHelp = !g_state.showHelp;
     }
     if (Held(VK_ESCAPE)) {

@@ -83,7 +83,7 @@ TEST_F(InputStepTest, OppositeKeysTogetherKeepTheMapAlmostStill)
 {
     g_state.panX = 0.3f;
     g_state.keyDown[VK_LEFT] = 1;
-    g_state.keyDown['D'] = 1;
+    g_state.keyDown[(int)'D'] = 1;
     for (int i = 0; i < 200; i++) {
         float before = g_state.panX;
         InputStep();

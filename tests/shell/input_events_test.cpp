@@ -47,7 +47,7 @@ TEST_F(InputEventsTest, LosingTheFocusReleasesHeldKeys)
     g_state.keyChanged[VK_LEFT] = 0;
     Send(WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(g_state.keyDown[VK_LEFT], 0);
-    EXPECT_EQ(g_state.keyDown['W'], 0);
+    EXPECT_EQ(g_state.keyDown[(int)'W'], 0);
     EXPECT_EQ(g_state.keyChanged[VK_LEFT], 1);
     EXPECT_EQ(g_state.keyChanged[VK_RIGHT], 0);
 }
