@@ -103,6 +103,12 @@ shot "$id" "$s/demo.png"
 markers=$(red_pixels "$s/demo.png")
 check "red markers appear ($markers pixels)" test "$markers" -gt 200
 check "the count changes from 0" test "$(differing_pixels "$s/start.png" "$s/demo.png" "$count_region")" -gt 10
+# The same savegame drawn by the viewer's own code without the dialog, in
+# this run: the count's characters must be the very same pixels.
+if (cd "$build" && ./tools/hm-screenshot samples/demo.b "$s/reference.png") >/dev/null 2>&1; then
+  check "the count reads as the demo savegame's 72" \
+    test "$(differing_pixels "$s/reference.png" "$s/demo.png" "$count_region")" -eq 0
+fi
 
 cp "$build/samples/demo.b" "$E2E_TMP/vanishing.b"
 touch "$E2E_TMP/remove-choice"
