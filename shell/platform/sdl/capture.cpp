@@ -1,7 +1,7 @@
 // Mouse capture: while a window holds it, the mouse's messages go to that
 // window even when the cursor is outside it.
 //
-// Implements: SetCapture, ReleaseCapture, GetCapture for the layer's windows.
+// Implements: SetCapture, ReleaseCapture for the layer's windows.
 #include "shell/platform/sdl/window_internal.h"
 
 static HWND g_capture;
@@ -23,9 +23,4 @@ BOOL ReleaseCapture(void)
         SDL_CaptureMouse(SDL_FALSE);
     }
     return TRUE;
-}
-
-HWND GetCapture(void)
-{
-    return IsWindow(g_capture) ? g_capture : NULL;
 }

@@ -214,7 +214,6 @@ BOOL IsWindow(HWND hWnd);
 // Mouse capture: the window gets the mouse's messages even outside it.
 HWND SetCapture(HWND hWnd);
 BOOL ReleaseCapture(void);
-HWND GetCapture(void);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL SetForegroundWindow(HWND hWnd);
 BOOL UpdateWindow(HWND hWnd);
