@@ -21,24 +21,15 @@
 #include "core/viewer_state.h"
 #include "render/render.h"
 #include "shell/platform/sdl/window_internal.h"
-#include "shell/viewer_wnd_proc.h"
+#include "tools/viewer_window/viewer_window.h"
 
 namespace {
 
-const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-const char kClass[] = "render bench";
-
-// Creating the window builds the surface and runs InitGlState.
-bool OpenViewerWindow(int w, int h)
+// The viewer's window at w x h, drawing unpaced (the benchmark swaps
+// itself). Creating it builds the surface and runs InitGlState.
+bool OpenBenchWindow(int w, int h)
 {
-    ResetViewerState();
-    g_state.clientWidth = w;
-    g_state.clientHeight = h;
-    RECT outer = {0, 0, w, h};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    g_state.hWnd = CreateWindowExA(0, kClass, kClass, kStyle, 0, 0, outer.right - outer.left,
-                                   outer.bottom - outer.top, NULL, NULL, NULL, NULL);
-    if (g_state.hWnd == NULL) {
+    if (OpenViewerWindow(0, 0, w, h) == NULL) {
         return false;
     }
     ShowWindow(g_state.hWnd, SW_SHOWNORMAL);
@@ -49,18 +40,6 @@ bool OpenViewerWindow(int w, int h)
     SDL_GL_GetDrawableSize(SdlWindowOf(g_state.hWnd), &drawableW, &drawableH);
     return g_state.clientWidth == w && g_state.clientHeight == h && drawableW == w &&
            drawableH == h;
-}
-
-void CloseViewerWindow(void)
-{
-    wglMakeCurrent(NULL, NULL);
-    wglDeleteContext(g_state.hGLRC);
-    ReleaseDC(g_state.hWnd, g_state.hDC);
-    DestroyWindow(g_state.hWnd);
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-    }
-    ResetViewerState();
 }
 
 void DrainMessages(void)
@@ -89,10 +68,7 @@ void SetHundredPackages(void)
 // RenderFrame's drawing, then the swap it would do, unpaced.
 void DrawViewerFrame(void)
 {
-    HDC dc = g_state.hDC;
-    g_state.hDC = NULL;
-    RenderFrame();
-    g_state.hDC = dc;
+    DrawFrameWithoutSwap();
     SDL_GL_SwapWindow(SdlWindowOf(g_state.hWnd));
 }
 
@@ -107,7 +83,7 @@ void RunFrames(benchmark::State& state, void (*draw)(void))
 {
     int w = (int)state.range(0);
     int h = (int)state.range(1);
-    if (!OpenViewerWindow(w, h)) {
+    if (!OpenBenchWindow(w, h)) {
         state.SkipWithError("no window of that client size");
         return;
     }
@@ -137,7 +113,7 @@ void BM_ClearAndSwap(benchmark::State& state)
 void BM_StartupToFirstFrame(benchmark::State& state)
 {
     for (auto _ : state) {
-        if (!OpenViewerWindow(640, 480)) {
+        if (!OpenBenchWindow(640, 480)) {
             state.SkipWithError("no window");
             return;
         }
@@ -174,10 +150,6 @@ int main(int argc, char** argv)
         fprintf(stderr, "bench_render: run it from the build directory, beside the pictures\n");
         return 1;
     }
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ViewerWndProc;
-    wc.lpszClassName = kClass;
-    RegisterClassA(&wc);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

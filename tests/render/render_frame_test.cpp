@@ -16,7 +16,7 @@
 
 #include "core/viewer_state.h"
 #include "render/render.h"
-#include "tests/support/viewer_window.h"
+#include "tools/viewer_window/viewer_window.h"
 
 namespace {
 
@@ -67,13 +67,7 @@ protected:
 
     void TearDown() override { CloseViewerWindow(); }
 
-    static void DrawFrame()
-    {
-        HDC dc = g_state.hDC;
-        g_state.hDC = NULL;
-        RenderFrame();
-        g_state.hDC = dc;
-    }
+    static void DrawFrame() { DrawFrameWithoutSwap(); }
 
     // A pixel in GL's window coordinates: origin bottom-left.
     static Rgb ReadGl(int x, int y)

@@ -7,7 +7,7 @@
 
 #include "core/viewer_state.h"
 #include "shell/platform/sdl/window_internal.h"
-#include "tests/support/viewer_window.h"
+#include "tools/viewer_window/viewer_window.h"
 
 // Xlib's macros clash with GoogleTest's names; it comes last.
 #include <SDL_syswm.h>

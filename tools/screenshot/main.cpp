@@ -16,23 +16,10 @@
 #include <stb/stb_image_write.h>
 
 #include "core/viewer_state.h"
-#include "render/render.h"
 #include "savegame/load_savegame.h"
-#include "shell/viewer_wnd_proc.h"
+#include "tools/viewer_window/viewer_window.h"
 
 namespace {
-
-const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-const char kClass[] = "hm-screenshot";
-
-// RenderFrame's drawing without its swap: the frame stays in the back buffer.
-void DrawFrame(void)
-{
-    HDC dc = g_state.hDC;
-    g_state.hDC = NULL;
-    RenderFrame();
-    g_state.hDC = dc;
-}
 
 bool WriteFrame(const char* path)
 {
@@ -55,19 +42,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: hm-screenshot SAVEGAME OUTPUT.png\n");
         return 2;
     }
-    ResetViewerState();
-    g_state.clientWidth = kInitialClientWidth;
-    g_state.clientHeight = kInitialClientHeight;
-
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ViewerWndProc;
-    wc.lpszClassName = kClass;
-    RegisterClassA(&wc);
-    RECT outer = {0, 0, g_state.clientWidth, g_state.clientHeight};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    g_state.hWnd = CreateWindowExA(0, kClass, kClass, kStyle, 0, 0, outer.right - outer.left,
-                                   outer.bottom - outer.top, NULL, NULL, NULL, NULL);
-    if (g_state.hWnd == NULL || g_state.hGLRC == NULL) {
+    if (OpenViewerWindow(0, 0, kInitialClientWidth, kInitialClientHeight) == NULL ||
+        g_state.hGLRC == NULL) {
         fprintf(stderr, "hm-screenshot: no window with OpenGL on this display\n");
         return 1;
     }
@@ -75,22 +51,19 @@ int main(int argc, char** argv)
     strcpy(g_state.savegamePath, argv[1]);
     LoadSavegame();
     if (g_state.packages.entries == NULL) {
+        CloseViewerWindow();
         return 1;  // no list came in place of none: the reader has said why
     }
 
     // Past the first frame, whose panel is drawn opaque, to the steady look.
     for (int i = 0; i < 3; i++) {
-        DrawFrame();
+        DrawFrameWithoutSwap();
     }
     bool written = WriteFrame(argv[2]);
     if (!written) {
         fprintf(stderr, "hm-screenshot: cannot write %s\n", argv[2]);
     }
 
-    wglMakeCurrent(NULL, NULL);
-    wglDeleteContext(g_state.hGLRC);
-    ReleaseDC(g_state.hWnd, g_state.hDC);
-    DestroyWindow(g_state.hWnd);
-    ResetViewerState();
+    CloseViewerWindow();
     return written ? 0 : 1;
 }

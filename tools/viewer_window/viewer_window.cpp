@@ -1,6 +1,7 @@
-#include "tests/support/viewer_window.h"
+#include "tools/viewer_window/viewer_window.h"
 
 #include "core/viewer_state.h"
+#include "render/render.h"
 #include "shell/viewer_wnd_proc.h"
 
 static const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -37,4 +38,12 @@ void CloseViewerWindow(void)
         }
     }
     ResetViewerState();
+}
+
+void DrawFrameWithoutSwap(void)
+{
+    HDC dc = g_state.hDC;
+    g_state.hDC = NULL;  // SwapBuffers of no context does nothing
+    RenderFrame();
+    g_state.hDC = dc;
 }

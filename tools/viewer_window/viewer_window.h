@@ -1,8 +1,8 @@
-// The viewer's own window for tests that need its GL surface: made with
-// ViewerWndProc as the viewer makes it, so the surface, the GL state and
-// the pictures come with it.
-#ifndef HM_TESTS_SUPPORT_VIEWER_WINDOW_H
-#define HM_TESTS_SUPPORT_VIEWER_WINDOW_H
+// The viewer's own window for the tests, the benchmarks and the screenshot
+// tool: made with ViewerWndProc as the viewer makes it, so the surface, the
+// GL state and the pictures (read from the working directory) come with it.
+#ifndef HM_TOOLS_VIEWER_WINDOW_H
+#define HM_TOOLS_VIEWER_WINDOW_H
 
 #include "shell/platform/win32.h"
 
@@ -13,5 +13,9 @@ HWND OpenViewerWindow(int x, int y, int w, int h);
 // Releases the surface, destroys the window, drops its messages and puts
 // g_state back to its start values.
 void CloseViewerWindow(void);
+
+// Draws a frame as RenderFrame does but leaves it in the back buffer: the
+// swap is held back, so glReadPixels reads the frame exactly.
+void DrawFrameWithoutSwap(void);
 
 #endif
